@@ -1,0 +1,3 @@
+#include "backend_select.h"
+
+void selectAccessBackend(void) {}
