@@ -4,8 +4,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include <dlfcn.h>
+#include <stdlib.h>
+
+#include "sim_board.h"
 #include "sim_host.h"
 
 namespace {
@@ -14,6 +19,8 @@ struct Options {
   bool qmxdrv = true;
   bool halvex = true;
   std::string libDir;
+  std::string board = "isa32";
+  int cycles = 4;
 };
 
 void usage(std::FILE* out) {
@@ -28,6 +35,14 @@ void usage(std::FILE* out) {
       "  --driver NAME   qmxdrv, halvex or both (default: both)\n"
       "  --lib-dir DIR   where qmxdrv.so, halvex.so and their helpers are\n"
       "                  (default: the directory of this program)\n"
+      "  --board NAME    the board qmxdrv runs on (default: isa32):\n",
+      out);
+  for (int i = 0; i < kBoardCount; ++i) std::fprintf(out, "                    %-9s %s\n", kBoards[i].name, kBoards[i].description);
+  std::fputs(
+      "                  Each comes with the configuration file and host program\n"
+      "                  that select its access path. Between cycles the board\n"
+      "                  copies its output words into its input words.\n"
+      "  --cycles N      PLC cycles to run (default: 4); the first and last are printed\n"
       "  --help          this text\n",
       out);
 }
@@ -51,10 +66,77 @@ void printTable(const IODrvFunctionTable& t) {
   std::printf("  ulIOSize            %lu\n", static_cast<unsigned long>(t.ulIOSize));
 }
 
+void printBytes(const char* label, const std::uint8_t* p, int n) {
+  std::printf("  %-8s", label);
+  for (int i = 0; i < n; ++i) std::printf(" %02x", p[i]);
+  std::printf("\n");
+}
+
+// One PLC cycle of device 0, as the runtime makes it: inputs first (a block
+// of 16 bytes and one single bit), then outputs (16 single bits of bytes 0
+// and 1, a block for bytes 2 to 15), then the flush.
+void qmxdrvCycle(IODrvFunctionTable& t, int cycle, bool print) {
+  std::uint8_t in[16] = {};
+  std::uint8_t bit = 0;
+  t.IODrvFctStartReadInputs(0);
+  t.IODrvFctReadInputs(0, 16, in, 0);
+  t.IODrvFctReadInputs(9, 0, &bit, 0);
+  t.IODrvFctDoneReadInputs(0);
+  std::uint8_t out[16];
+  for (int i = 0; i < 16; ++i) out[i] = static_cast<std::uint8_t>(cycle * 0x10 + i);
+  t.IODrvFctStartWriteOutputs(0);
+  for (std::uint32_t b = 0; b < 16; ++b) t.IODrvFctWriteOutputs(b, 0, &out[b / 8], 0);
+  t.IODrvFctWriteOutputs(2, 14, out + 2, 0);
+  t.IODrvFctDoneWriteOutputs(0);
+  if (!print) return;
+  std::printf("-- cycle %d\n", cycle);
+  printBytes("inputs", in, 16);
+  std::printf("  %-8s %d (input bit 9)\n", "bit", (bit >> 1) & 1);
+  printBytes("outputs", out, 16);
+}
+
+int runQmxdrvBoard(const Options& opt, SimHost& host, IODrvFunctionTable& table, SimBoard& board) {
+  for (int c = 1; c <= opt.cycles; ++c) {
+    const bool print = c == 1 || c == opt.cycles;
+    host.ports.clear();
+    qmxdrvCycle(table, c, print);
+    if (print && !host.ports.empty()) {
+      std::printf("  port accesses of this cycle:\n");
+      for (const PortAccess& p : host.ports)
+        std::printf("    %s 0x%04x 0x%0*x\n", p.kind == PortAccess::In ? "in   " : p.kind == PortAccess::Out16 ? "out16" : "out32",
+                    p.port, p.kind == PortAccess::Out32 ? 8 : 4, p.value);
+    }
+    board.loopback();
+  }
+  return 0;
+}
+
 int runDriver(const Options& opt, const char* name) {
   const std::string path = opt.libDir + "/" + name + ".so";
   std::printf("== %s (%s)\n", name, path.c_str());
   SimHost host;
+  const bool fpga = std::strcmp(name, "qmxdrv") == 0;
+  const BoardKind* kind = findBoard(opt.board);
+  char dirTemplate[] = "/tmp/iodrv-sim-XXXXXX";
+  const char* dir = fpga ? mkdtemp(dirTemplate) : ".";
+  std::unique_ptr<SimBoard> board;
+  if (fpga) {
+    if (dir == nullptr) {
+      std::fprintf(stderr, "iodrv-sim: cannot make a folder for the configuration file\n");
+      return 1;
+    }
+    board = std::make_unique<SimBoard>(*kind, dir);
+    if (kind->hostProgExports > 0) {
+      const std::string hp = opt.libDir + "/hostprog" + std::to_string(kind->hostProgExports) + ".so";
+      if (dlopen(hp.c_str(), RTLD_NOW | RTLD_GLOBAL) == nullptr) {
+        std::fprintf(stderr, "iodrv-sim: %s\n", dlerror());
+        return 1;
+      }
+    }
+    board->prepareHost(host);
+    host.portDevice = board.get();
+    std::printf("board: %s (%s)\n", kind->name, kind->description);
+  }
   DriverLib lib(path);
   if (!lib.loaded()) {
     std::fprintf(stderr, "iodrv-sim: %s\n", lib.error().c_str());
@@ -64,7 +146,14 @@ int runDriver(const Options& opt, const char* name) {
   const std::int32_t rc = lib.init(host, &table);
   std::printf("-- driver log (IODrvInit returned %d)\n%s", rc, host.log.c_str());
   printTable(table);
-  return rc == 1 ? 0 : 1;
+  int result = rc == 1 ? 0 : 1;
+  if (fpga) {
+    result |= runQmxdrvBoard(opt, host, table, *board);
+    const std::string cfg = host.hostPathToLocal("C:\\DAV3I.CFG");
+    std::remove(cfg.c_str());
+    rmdir(dir);
+  }
+  return result;
 }
 
 } // namespace
@@ -83,6 +172,18 @@ int main(int argc, char** argv) {
       opt.halvex = v == "halvex" || v == "both";
       if (!opt.qmxdrv && !opt.halvex) {
         std::fprintf(stderr, "iodrv-sim: unknown driver '%s'\n", v.c_str());
+        return 2;
+      }
+    } else if (a == "--board" && hasValue) {
+      opt.board = argv[++i];
+      if (findBoard(opt.board) == nullptr) {
+        std::fprintf(stderr, "iodrv-sim: unknown board '%s'\n", opt.board.c_str());
+        return 2;
+      }
+    } else if (a == "--cycles" && hasValue) {
+      opt.cycles = std::atoi(argv[++i]);
+      if (opt.cycles < 1) {
+        std::fprintf(stderr, "iodrv-sim: --cycles takes a number of at least 1\n");
         return 2;
       }
     } else if (a == "--lib-dir" && hasValue) {
