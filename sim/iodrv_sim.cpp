@@ -10,6 +10,7 @@
 #include <dlfcn.h>
 #include <stdlib.h>
 
+#include "profibus_net.h"
 #include "sim_board.h"
 #include "sim_host.h"
 
@@ -21,6 +22,7 @@ struct Options {
   std::string libDir;
   std::string board = "isa32";
   int cycles = 4;
+  std::string net; // default: sample.net beside this program
 };
 
 void usage(std::FILE* out) {
@@ -42,6 +44,9 @@ void usage(std::FILE* out) {
       "                  Each comes with the configuration file and host program\n"
       "                  that select its access path. Between cycles the board\n"
       "                  copies its output words into its input words.\n"
+      "  --net FILE      the Profibus net halvex is configured with (default:\n"
+      "                  sample.net beside this program); between cycles the\n"
+      "                  simulated bus copies each slave's outputs into its inputs\n"
       "  --cycles N      PLC cycles to run (default: 4); the first and last are printed\n"
       "  --help          this text\n",
       out);
@@ -111,6 +116,58 @@ int runQmxdrvBoard(const Options& opt, SimHost& host, IODrvFunctionTable& table,
   return 0;
 }
 
+void printSlaveBytes(const char* label, int station, std::uint32_t byteAddress, const std::uint8_t* p, std::uint32_t n) {
+  std::printf("  station %-3d %-7s @%-3u", station, label, byteAddress);
+  for (std::uint32_t i = 0; i < n; ++i) std::printf(" %02x", p[i]);
+  std::printf("\n");
+}
+
+int runHalvexNet(const Options& opt, SimHost& host, IODrvFunctionTable& t) {
+  ProfibusNet net;
+  std::string error;
+  const std::string file = opt.net.empty() ? opt.libDir + "/sample.net" : opt.net;
+  if (!loadNet(file, net, error)) {
+    std::fprintf(stderr, "iodrv-sim: %s\n", error.c_str());
+    return 1;
+  }
+  host.log.clear();
+  t.IODrvFctStartConfigureIONet(0);
+  for (std::size_t i = 0; i < net.slaves.size(); ++i)
+    t.IODrvFctConfigureModule(static_cast<std::int32_t>(i), &net.slaves[i].record, 0);
+  t.IODrvFctDoneConfigureIONet(0);
+  t.IODrvFctConfigureDevice(&net.busDesc, 0);
+  std::printf("-- configuration of %s\n%s", file.c_str(), host.log.c_str());
+  auto* area = reinterpret_cast<ProcessArea*>(t.ulIOOffset);
+  std::printf("-- configured records\n");
+  for (int i = 0; i < MAX_MODULES && area->aModule[i].ucInUse == 0xFF; ++i) {
+    const ModuleRecord& r = area->aModule[i];
+    std::printf("  [%d] station %-3d ident 0x%04x  inputs %u bytes, outputs %u bytes, user_prm %u, cfg %u, status 0x%02x\n", i,
+                r.ucTag, r.usIdentNumber, r.ucInputBytes, r.ucOutputBytes, r.usUserPrmLen, r.usCfgLen,
+                r.ucStationStatus);
+  }
+  for (int c = 1; c <= opt.cycles; ++c) {
+    const bool print = c == 1 || c == opt.cycles;
+    if (print) std::printf("-- cycle %d\n", c);
+    t.IODrvFctStartReadInputs(0);
+    for (const NetSlave& s : net.slaves) {
+      std::uint8_t in[256] = {};
+      t.IODrvFctReadInputs(s.inStart / 8, static_cast<std::int32_t>(s.inBits / 8), in, 0);
+      if (print) printSlaveBytes("inputs", s.station, s.inStart / 8, in, s.inBits / 8);
+    }
+    t.IODrvFctDoneReadInputs(0);
+    t.IODrvFctStartWriteOutputs(0);
+    for (const NetSlave& s : net.slaves) {
+      std::uint8_t out[256];
+      for (std::uint32_t i = 0; i < s.outBits / 8; ++i) out[i] = static_cast<std::uint8_t>(c * 0x10 + s.station + i);
+      t.IODrvFctWriteOutputs(s.outStart / 8, static_cast<std::int32_t>(s.outBits / 8), out, 0);
+      if (print) printSlaveBytes("outputs", s.station, s.outStart / 8, out, s.outBits / 8);
+    }
+    t.IODrvFctDoneWriteOutputs(0);
+    loopbackArea(*area);
+  }
+  return 0;
+}
+
 int runDriver(const Options& opt, const char* name) {
   const std::string path = opt.libDir + "/" + name + ".so";
   std::printf("== %s (%s)\n", name, path.c_str());
@@ -152,6 +209,8 @@ int runDriver(const Options& opt, const char* name) {
     const std::string cfg = host.hostPathToLocal("C:\\DAV3I.CFG");
     std::remove(cfg.c_str());
     rmdir(dir);
+  } else {
+    result |= runHalvexNet(opt, host, table);
   }
   return result;
 }
@@ -186,6 +245,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "iodrv-sim: --cycles takes a number of at least 1\n");
         return 2;
       }
+    } else if (a == "--net" && hasValue) {
+      opt.net = argv[++i];
     } else if (a == "--lib-dir" && hasValue) {
       opt.libDir = argv[++i];
     } else {
