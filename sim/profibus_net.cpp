@@ -1,5 +1,6 @@
 #include "profibus_net.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -44,16 +45,17 @@ void NetSlave::buildBlocks() {
   prmData[5] = minTsdr;
   prmData[6] = static_cast<std::uint8_t>(ident >> 8); // Ident_Number, high byte first
   prmData[7] = static_cast<std::uint8_t>(ident);
-  std::memcpy(&prmData[9], userPrm.data(), userPrm.size());
+  if (!userPrm.empty()) std::memcpy(&prmData[9], userPrm.data(), userPrm.size());
   const std::size_t cfgLen = 2 + cfg.size();
   cfgData[0] = static_cast<std::uint8_t>(cfgLen);
   cfgData[1] = static_cast<std::uint8_t>(cfgLen >> 8);
-  std::memcpy(&cfgData[2], cfg.data(), cfg.size());
+  if (!cfg.empty()) std::memcpy(&cfgData[2], cfg.data(), cfg.size());
   record = {ioDesc.data(), block16.data(), prmData.data(), cfgData.data(), block492.data(), block102.data()};
 }
 
 void ProfibusNet::buildBusDesc(const std::vector<std::uint8_t>& busParam) {
-  std::memcpy(busDesc.abBusParam, busParam.data(), std::min(busParam.size(), sizeof busDesc.abBusParam));
+  if (!busParam.empty())
+    std::memcpy(busDesc.abBusParam, busParam.data(), std::min(busParam.size(), sizeof busDesc.abBusParam));
   firstEntry.usEntryCount = 0;
   firstEntry.ppEntries = nullptr;
   busDesc.pFirstEntry = &firstEntry;
