@@ -51,16 +51,22 @@ void shadowWriteBlock(std::uint32_t device, std::uint32_t b, const std::uint8_t*
   }
 }
 
+std::uint16_t cachedInputWord(FpgaDeviceImage* img, std::uint64_t k, FpgaReadWordFn read, std::uint32_t location) {
+  if (img == nullptr || k >= FPGA_AREA_WORDS) return static_cast<std::uint16_t>(read(location));
+  const auto kk = static_cast<std::uint32_t>(k);
+  if (!inputCached(*img, kk)) {
+    img->inputCache[kk] = static_cast<std::uint16_t>(read(location));
+    setInputCached(*img, kk);
+  }
+  return img->inputCache[kk];
+}
+
 std::uint32_t cachedInputByte(std::uint32_t device, std::uint32_t a, FpgaReadWordFn read, std::uint32_t locationOfWord0,
                               std::uint32_t locationStep) {
   FpgaDeviceImage* img = deviceImage(device);
   if (img == nullptr || a >= 2 * FPGA_AREA_WORDS) return 0;
   const std::uint32_t k = a / 2;
-  if (!inputCached(*img, k)) {
-    img->inputCache[k] = static_cast<std::uint16_t>(read(locationOfWord0 + k * locationStep));
-    setInputCached(*img, k);
-  }
-  const std::uint16_t word = img->inputCache[k];
+  const std::uint16_t word = cachedInputWord(img, k, read, locationOfWord0 + k * locationStep);
   return a % 2 != 0 ? word >> 8 : word & 0xFFu;
 }
 

@@ -57,6 +57,11 @@ void clearDeviceImage(std::uint32_t device);
 void shadowWriteBit(std::uint32_t device, std::uint32_t byteAddress, std::uint32_t value, std::uint32_t mask);
 void shadowWriteBlock(std::uint32_t device, std::uint32_t byteAddress, const std::uint8_t* source, std::uint32_t count);
 
+// Input word k through the device's input cache: read once per cycle with
+// read(location). A word without a cache slot (no record for the device, k
+// beyond the image) is read straight through every time.
+std::uint16_t cachedInputWord(FpgaDeviceImage* img, std::uint64_t k, FpgaReadWordFn read, std::uint32_t location);
+
 // Input byte a through the device's input cache; a missing word k is read
 // with read(locationOfWord0 + k * locationStep).
 std::uint32_t cachedInputByte(std::uint32_t device, std::uint32_t a, FpgaReadWordFn read, std::uint32_t locationOfWord0,

@@ -10,14 +10,7 @@ namespace {
 std::uint16_t wordAt(FpgaDeviceImage* img, std::uint64_t x) {
   const auto w = static_cast<std::uint32_t>(x / 2);
   if (x < FPGA_INPUT_BASE) return static_cast<std::uint16_t>(isaReadWord(w));
-  const std::uint64_t k = (x - FPGA_INPUT_BASE) / 2;
-  if (img == nullptr || k >= FPGA_AREA_WORDS) return static_cast<std::uint16_t>(isaReadWord(w));
-  const auto kk = static_cast<std::uint32_t>(k);
-  if (!inputCached(*img, kk)) {
-    img->inputCache[kk] = static_cast<std::uint16_t>(isaReadWord(w));
-    setInputCached(*img, kk);
-  }
-  return img->inputCache[kk];
+  return cachedInputWord(img, (x - FPGA_INPUT_BASE) / 2, isaReadWord, w);
 }
 
 // Four bytes at x, a multiple of 4.

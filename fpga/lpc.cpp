@@ -22,15 +22,8 @@ std::uint16_t fetch(FpgaDeviceImage* img, std::uint64_t x) {
   const std::uint64_t location = LPC_LOCATION_BASE + x;
   if (location > kLastLocation) return 0;
   const auto loc = static_cast<std::uint32_t>(location);
-  const std::uint64_t k = (x - FPGA_INPUT_BASE) / 2;
-  if (x < FPGA_INPUT_BASE || img == nullptr || k >= FPGA_AREA_WORDS)
-    return static_cast<std::uint16_t>(g_backend.readInputWord(loc));
-  const auto kk = static_cast<std::uint32_t>(k);
-  if (!inputCached(*img, kk)) {
-    img->inputCache[kk] = static_cast<std::uint16_t>(g_backend.readInputWord(loc));
-    setInputCached(*img, kk);
-  }
-  return img->inputCache[kk];
+  if (x < FPGA_INPUT_BASE) return static_cast<std::uint16_t>(g_backend.readInputWord(loc));
+  return cachedInputWord(img, (x - FPGA_INPUT_BASE) / 2, g_backend.readInputWord, loc);
 }
 
 std::uint32_t portOf(std::uint32_t k) { return LPC_LOCATION_BASE + 2 * k; }

@@ -14,27 +14,29 @@ Slot hostSlot(Slot IODrvHostServices::*member) {
 
 namespace {
 
-void hostPrintV(const char* pszFormat, ...) {
+void hostPrintV(const char* pszFormat, va_list args) {
   const PFN_IODrvHostPrint pfn = hostSlot(&IODrvHostServices::pfnPrint);
-  if (pfn == nullptr) return;
+  if (pfn != nullptr) pfn(pszFormat, args);
+}
+
+// Not format-checked: the text is passed as the format with no arguments.
+void hostPrintUnchecked(const char* pszFormat, ...) {
   va_list args;
   va_start(args, pszFormat);
-  pfn(pszFormat, args);
+  hostPrintV(pszFormat, args);
   va_end(args);
 }
 
 } // namespace
 
 void IODrvHostPrint(const char* pszFormat, ...) {
-  const PFN_IODrvHostPrint pfn = hostSlot(&IODrvHostServices::pfnPrint);
-  if (pfn == nullptr) return;
   va_list args;
   va_start(args, pszFormat);
-  pfn(pszFormat, args);
+  hostPrintV(pszFormat, args);
   va_end(args);
 }
 
-void IODrvHostPrintText(const char* pszText) { hostPrintV(pszText); }
+void IODrvHostPrintText(const char* pszText) { hostPrintUnchecked(pszText); }
 
 IODrvSWord IODrvHostFileGetSize(const char* pszName) {
   const PFN_IODrvHostFileGetSize pfn = hostSlot(&IODrvHostServices::pfnFileGetSize);

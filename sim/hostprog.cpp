@@ -24,7 +24,6 @@ HOSTPROG_API void hostProgSet(std::int32_t vmware, std::int32_t congatec, std::i
 }
 
 HOSTPROG_API int hostProgCalls(int which) { return which >= 0 && which < 4 ? s_calls[which] : 0; }
-HOSTPROG_API int hostProgExports(void) { return HOSTPROG_EXPORTS; }
 
 #if HOSTPROG_EXPORTS >= 1
 HOSTPROG_API std::int32_t hostIsVMware(void) __asm__("_isVMware");
